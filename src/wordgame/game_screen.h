@@ -1,5 +1,10 @@
 // The screen on which one game is played, from the deal to "Game Over".
 #pragma once
+#include <functional>
 
-// Returns after the game's score record is stored.
+// Plays one game; returns after the game's score record is stored.
 void PlayGame();
+
+// Called right after the deal of every game (nothing by default): lets a test lay
+// out the bag and the rack it needs.
+void SetGameStartHook(std::function<void()> hook);
