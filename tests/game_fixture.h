@@ -20,6 +20,7 @@
 #include "frame/draw_helpers.h"
 #include "frame/setup_file.h"
 #include "main/program_state.h"
+#include "platform/audio.h"
 #include "platform/files.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
@@ -226,6 +227,15 @@ protected:
         Wait(2);
     }
     void DragToSlot(int i, int s) { DragTo(i, SlotX(s) + 48, SlotY() + 48); }
+    void LayTiles(const std::vector<std::pair<int, int>>& tileOnSlot) {
+        for (auto [i, s] : tileOnSlot) DragToSlot(i, s);
+        Settle();
+    }
+    // Lays rack tiles 1..n on the slots from first on.
+    void LayWord(int n, int first) {
+        for (int k = 0; k < n; ++k) DragToSlot(k + 1, first + k);
+        Settle();
+    }
     void ClickLowerBand() { Click(ScreenWidth / 2, LowerBandY() + 40); }
     void ClickQuit() {
         Settle();

@@ -11,18 +11,7 @@
 namespace gametest {
 namespace {
 
-class GameScreen : public GameFixture {
-protected:
-    void LayTiles(const std::vector<std::pair<int, int>>& tileOnSlot) {
-        for (auto [i, s] : tileOnSlot) DragToSlot(i, s);
-        Settle();
-    }
-    // Plays a rigged word of rack tiles 1..n laid from slot first on.
-    void LayWord(int n, int first) {
-        for (int k = 0; k < n; ++k) DragToSlot(k + 1, first + k);
-        Settle();
-    }
-};
+class GameScreen : public GameFixture {};
 
 TEST_F(GameScreen, FreshGameShowsNinetyOneTilesLeftAndAFullRack) {
     platform::EnableDrawLog(true);
@@ -187,8 +176,9 @@ TEST_F(GameScreen, QiThroughTheLowerBandEarnsThirteenCountedOnePerFrame) {
     Check([&] {
         EXPECT_EQ(GameScore, 13);
         EXPECT_EQ(CountEffect(1, 2.0), 13);
-        for (const Effect& e : Effects())
+        for (const Effect& e : Effects()) {
             if (e.n == 1) EXPECT_DOUBLE_EQ(e.volume, 0.3);
+        }
         for (size_t k = 1; k < scores.size(); ++k) EXPECT_LE(scores[k] - scores[k - 1], 1);
         EXPECT_NE(Text("Last Word : QI (13)  Earned"), nullptr);
         EXPECT_NE(Text("Best Word : QI (13)"), nullptr);
