@@ -253,8 +253,12 @@ protected:
             lastFrame_.swap(platform::DrawLog());
             platform::ClearDrawLog();
             if (everyFrame_) everyFrame_();
+            if (ExitCode != 0) {
+                // "Game Over": let go of everything before the name entry, then confirm.
+                platform::ScriptMouseUp(1);
+                platform::ScriptMouseUp(2);
+            }
             if (GameState == 0) {
-                // The name entry: let go of everything, then confirm.
                 platform::ScriptMouseUp(1);
                 platform::ScriptMouseUp(2);
                 if (frames_ % 2 == 0) platform::ScriptKeyTap(platform::kKeyReturn);

@@ -611,6 +611,10 @@ TEST_F(GameScreen, RandomInputKeepsEveryTileRule) {
             if (GameState == 1 && nearQuit && total % 50 != 0) platform::ScriptMouseMove(ScreenWidth / 2, 100);
             else randomInput();
             if (total > 100000 && GameState == 1) ExitCode = 99;
+            if (ExitCode != 0) {
+                platform::ScriptMouseUp(1);
+                platform::ScriptMouseUp(2);
+            }
             if (GameState == 0 && total % 2 == 0) platform::ScriptKeyTap(platform::kKeyReturn);
         });
         PlayGame();
