@@ -502,6 +502,7 @@ TEST_F(GameScreen, KeyOnePostsTheTestMessageAndGameOverIsShown) {
 TEST_F(GameScreen, AWholeGameWithoutSwapsUsesAllHundredTiles) {
     int words = 0;
     bool stuck = false;
+    std::string stuckRack;
     // With the bag empty the rack must be played out exactly: a word may not leave
     // a single tile behind, and longer words are tried for the last few tiles.
     auto findWord = [](std::vector<int>& use) {
@@ -544,6 +545,8 @@ TEST_F(GameScreen, AWholeGameWithoutSwapsUsesAllHundredTiles) {
         std::vector<int> use;
         if (!findWord(use)) {
             stuck = true;
+            for (int i = 1; i <= kRackTiles; ++i) stuckRack += RackLetter[i] > 0 ? char(RackLetter[i] + 64) : '-';
+            stuckRack += " bag " + std::to_string(TilesLeft);
             ClickQuit();
             return;
         }
@@ -554,7 +557,7 @@ TEST_F(GameScreen, AWholeGameWithoutSwapsUsesAllHundredTiles) {
     };
     frameLimit_ = 200000;
     Scores record = RunGame();
-    ASSERT_FALSE(stuck) << "no word left in the rack after " << words << " words";
+    ASSERT_FALSE(stuck) << "no word left in the rack after " << words << " words: " << stuckRack;
     int played = 0;
     for (int letter = 1; letter <= kBlankLetter; ++letter) played += PlayedTiles[letter];
     EXPECT_EQ(played, 100);
