@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <random>
+#include <set>
 
 #include "game_fixture.h"
 
@@ -497,47 +498,90 @@ TEST_F(GameScreen, KeyOnePostsTheTestMessageAndGameOverIsShown) {
     EXPECT_EQ(banner[0].handle, Fonts[5]);
 }
 
-// A bot that plays every turn with the first two- or three-tile word its rack
-// allows, laid from slot 2; it never swaps.
+// Words of two to five letters, for the bot below.
+const std::set<std::string>& ShortWords() {
+    static std::set<std::string> words;
+    if (words.empty())
+        for (const char* pattern : {"??", "???", "????", "?????"}) {
+            FindWords(pattern, 1);
+            for (const WordType& w : WordList) words.insert(w.word);
+        }
+    return words;
+}
+
+bool IsShortWord(std::string w) {
+    size_t blank = w.find('?');
+    if (blank == std::string::npos) return ShortWords().count(w) > 0;
+    for (char c = 'A'; c <= 'Z'; ++c) {
+        w[blank] = c;
+        if (IsShortWord(w)) return true;
+    }
+    return false;
+}
+
+bool IsVowel(int letter) { return letter == 1 || letter == 5 || letter == 9 || letter == 15 || letter == 21; }
+
+// Every word the rack tiles allow, as rack indices in word order.
+void RackWords(const std::vector<int>& present, std::vector<int>& pick, std::vector<std::vector<int>>& out) {
+    if (pick.size() >= 2) {
+        std::string w;
+        for (int i : pick) w += RackLetter[i] == kBlankLetter ? '?' : char(RackLetter[i] + 64);
+        if (IsShortWord(w)) out.push_back(pick);
+    }
+    if (pick.size() == 5) return;
+    for (int i : present) {
+        if (std::find(pick.begin(), pick.end(), i) != pick.end()) continue;
+        pick.push_back(i);
+        RackWords(present, pick, out);
+        pick.pop_back();
+    }
+}
+
+// True when the tiles can all be played as a sequence of words.
+bool PlaysOut(const std::vector<int>& present) {
+    if (present.empty()) return true;
+    std::vector<std::vector<int>> words;
+    std::vector<int> pick;
+    RackWords(present, pick, words);
+    for (const auto& w : words) {
+        std::vector<int> rest;
+        for (int i : present)
+            if (std::find(w.begin(), w.end(), i) == w.end()) rest.push_back(i);
+        if (PlaysOut(rest)) return true;
+    }
+    return false;
+}
+
+// A bot that plays every turn through the screen, laid from slot 2: it saves its
+// vowels while the bag lasts and plays the rack out exactly once the bag is empty.
+// It never swaps.
 TEST_F(GameScreen, AWholeGameWithoutSwapsUsesAllHundredTiles) {
     int words = 0;
     bool stuck = false;
     std::string stuckRack;
-    // With the bag empty the rack must be played out exactly: a word may not leave
-    // a single tile behind, and longer words are tried for the last few tiles.
     auto findWord = [](std::vector<int>& use) {
         std::vector<int> present;
         for (int i = 1; i <= kRackTiles; ++i)
             if (RackLetter[i] > 0) present.push_back(i);
-        int n = static_cast<int>(present.size());
-        std::vector<int> lengths = {2, 3, 4};
-        if (TilesLeft == 0) {
-            lengths.clear();
-            if (n <= 5) lengths.push_back(n);
-            for (int len = 2; len <= std::min(4, n - 2); ++len) lengths.push_back(len);
-        }
-        for (int len : lengths) {
-            std::vector<int> pick(len);
-            std::function<bool(int)> choose = [&](int k) {
-                if (k == len) {
-                    std::string w;
-                    for (int i : pick) w += RackLetter[i] == kBlankLetter ? '?' : char(RackLetter[i] + 64);
-                    FindWords(w, 1);
-                    return !WordList.empty();
-                }
-                for (int i : present) {
-                    if (std::find(pick.begin(), pick.begin() + k, i) != pick.begin() + k) continue;
-                    pick[k] = i;
-                    if (choose(k + 1)) return true;
-                }
-                return false;
-            };
-            if (n >= len && choose(0)) {
-                use = pick;
-                return true;
+        std::vector<std::vector<int>> candidates;
+        std::vector<int> pick;
+        RackWords(present, pick, candidates);
+        int best = -1000;
+        for (const auto& w : candidates) {
+            int value = 0;
+            for (int i : w) value += RackLetter[i] == kBlankLetter ? -3 : (IsVowel(RackLetter[i]) ? -2 : 2);
+            if (TilesLeft == 0) {
+                std::vector<int> rest;
+                for (int i : present)
+                    if (std::find(w.begin(), w.end(), i) == w.end()) rest.push_back(i);
+                if (!PlaysOut(rest)) continue;
+            }
+            if (value > best) {
+                best = value;
+                use = w;
             }
         }
-        return false;
+        return best > -1000;
     };
     planner_ = [&] {
         if (ExitCode != 0 || RackTileCount() == 0 || stuck) return;
