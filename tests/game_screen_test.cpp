@@ -685,6 +685,11 @@ TEST_F(GameScreen, RandomInputKeepsEveryTileRule) {
     }
     EXPECT_GE(total, 100000);
     EXPECT_EQ(ScoresList.size(), static_cast<size_t>(games));
+    // The run did reach every kind of move: picks, drops on the board and off it,
+    // played words, refusals and swaps (counted down).
+    for (int effect : {2, 3, 4, 7}) EXPECT_GT(CountEffect(effect), 0) << effect;
+    EXPECT_GT(CountEffect(5, 1) + CountEffect(6), 0);
+    EXPECT_GT(CountEffect(1, 1.8), 0);
 }
 
 }  // namespace
