@@ -25,6 +25,8 @@ std::function<void()>& StartHook() {
     return hook;
 }
 
+}  // namespace
+
 void StartGame() {
     ResetGameState();
     SetBonusLayout();
@@ -37,6 +39,8 @@ void StartGame() {
     Particles.clear();
     if (StartHook()) StartHook()();
 }
+
+namespace {
 
 bool EitherButtonDown() { return platform::MouseDown(1) || platform::MouseDown(2); }
 
@@ -153,6 +157,8 @@ void DrawGameOver() {
     platform::Flip(false);
 }
 
+}  // namespace
+
 // One frame of the game, in the fixed order of the rules.
 void GameFrame() {
     StartFrame(1);
@@ -184,8 +190,6 @@ void GameFrame() {
     if (platform::KeyHit('1')) AddComment("This is a Test Comment", 1);
     if (EndFrame(MouseMode) == 99) ExitCode = 99;
 }
-
-}  // namespace
 
 void SetGameStartHook(std::function<void()> hook) { StartHook() = std::move(hook); }
 
