@@ -285,31 +285,41 @@ TEST_F(GameScreen, TwoRunsCannotBePlayedUntilTheGapIsGone) {
 }
 
 TEST_F(GameScreen, ADraggedTileBlocksPlayingAndTheRefusal) {
-    SetGameStartHook([] { RigRack("QIX"); });
-    auto nothingHappened = [] {
+    SetGameStartHook([] { RigRack("QXI"); });
+    // Carries rack tile i into the lower band with the left button, presses the
+    // right one too, and drops it there (away from the board: it goes home).
+    auto carryIntoBand = [this](int i) {
+        Settle();
+        Then([i] {
+            platform::ScriptMouseMove(RackX[i] + 48, RackY[i] + 48);
+            return true;
+        });
+        Wait(3);
+        Press(1);
+        Wait(2);
+        PointAt(ScreenWidth / 2, LowerBandY() + 40);
+        Press(2);
+        Wait(4);
+        Check([] { EXPECT_NE(DraggedTile, 0); });
+        Release(2);
+        Wait(2);
+        Release(1);
+        Wait(3);
+    };
+    LayWord(2, 2);  // QX: not a word
+    carryIntoBand(3);
+    Check([] {
+        EXPECT_EQ(CountEffect(7), 0);
+        EXPECT_EQ(CountEffect(4), 1);
+    });
+    DragTo(2, 40, ScreenHeight - 40);
+    DragToSlot(3, 3);  // QI
+    carryIntoBand(2);
+    Check([] {
         EXPECT_EQ(LastResult, -1);
         EXPECT_EQ(CountEffect(7), 0);
-    };
-    LayWord(2, 2);
-    // Tile 3 picked up and carried into the band, the right button pressed too.
-    Settle();
-    Then([] {
-        platform::ScriptMouseMove(RackX[3] + 48, RackY[3] + 48);
-        return true;
+        EXPECT_EQ(WordValid, 1);
     });
-    Wait(3);
-    Press(1);
-    Wait(2);
-    PointAt(ScreenWidth / 2, LowerBandY() + 40);
-    Press(2);
-    Wait(4);
-    Check(nothingHappened);
-    Release(2);
-    Wait(2);
-    Release(1);  // dropped away from the board: home
-    Wait(3);
-    Check(nothingHappened);
-    Check([] { EXPECT_EQ(CountEffect(4), 1); });
     ClickLowerBand();
     Check([] { EXPECT_EQ(LastWord, "QI"); });
     ClickQuit();
