@@ -178,7 +178,9 @@ TEST_F(GameScreen, QiThroughTheLowerBandEarnsThirteenCountedOnePerFrame) {
         EXPECT_EQ(GameScore, 13);
         EXPECT_EQ(CountEffect(1, 2.0), 13);
         for (const Effect& e : Effects()) {
-            if (e.n == 1) EXPECT_DOUBLE_EQ(e.volume, 0.3);
+            if (e.n == 1) {
+                EXPECT_DOUBLE_EQ(e.volume, 0.3);
+            }
         }
         for (size_t k = 1; k < scores.size(); ++k) EXPECT_LE(scores[k] - scores[k - 1], 1);
         EXPECT_NE(Text("Last Word : QI (13)  Earned"), nullptr);
