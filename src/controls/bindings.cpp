@@ -45,6 +45,13 @@ bool HatPartDown(int port, int part) {
     }
 }
 
+// Key codes 1..3 stand for the mouse buttons (left, right, middle), which the
+// platform keeps apart from the keys; the capture must see a click as input.
+bool KeyHeld(int code) {
+    if (code >= 1 && code <= 3) return platform::KeyDown(code) || platform::MouseDown(code);
+    return platform::KeyDown(code);
+}
+
 }  // namespace
 
 void SetControlDefaults() {
@@ -111,7 +118,7 @@ int CaptureControl() {
     // F11 and F12 take the screenshot and switch the statistics overlay.
     if (platform::KeyDown(122) || platform::KeyDown(123)) return 0;
     for (int code = 1; code <= 255; ++code)
-        if (platform::KeyDown(code)) return code;
+        if (KeyHeld(code)) return code;
     for (int port = 1; port <= JoyPorts; ++port) {
         if (JoyEnabled[port] != 1) continue;
         const int base = 300 + 50 * (port - 1);
