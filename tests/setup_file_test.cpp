@@ -10,6 +10,7 @@
 
 #include "controls/bindings.h"
 #include "controls/key_names.h"
+#include "frame/debug_log.h"
 #include "frame/setup_file.h"
 
 namespace fs = std::filesystem;
@@ -268,6 +269,23 @@ TEST_F(SetupFileOnDiskTest, NamedDriverSwitchesTheAutomaticChoiceOff) {
     ReadSetup();
     EXPECT_EQ(Settings[14], 2);  // the choice runs without a file too
     EXPECT_EQ(Settings[5], 800);
+}
+
+TEST_F(SetupFileOnDiskTest, LogsWhatItReads) {
+    AudioDriverNames = kOfferedDrivers;
+    WriteFile("Setup.ini", "Fullscreen=on\r\nGFX Engine=DX9\r\nGFXEngine=dx7\r\nESS\r\nWidth=640\r\n");
+    OpenDebugLog();
+    ReadSetup();
+    CloseDebugLog();
+    EXPECT_EQ(ReadFile("Debug.txt"),
+              "\tReading Setup File\r\n"
+              "\tSetting to Fullscreen\r\n"
+              "\tDirectX 9 Mode\r\n"
+              "\tDirectX 7 Mode\r\n"
+              "\tAssuming Emergency Slow System values.\r\n"
+              "Setting Audio Driver\r\n"
+              "Set Audio Driver\r\n"
+              "\r\n");
 }
 
 TEST_F(SetupFileOnDiskTest, AnyBytesAreReadWithoutHarm) {
