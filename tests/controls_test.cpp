@@ -5,10 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "controls/binding_buttons.h"
 #include "controls/bindings.h"
 #include "controls/key_names.h"
+#include "frame/draw_helpers.h"
+#include "frame/settings_panel.h"
+#include "frame/setup_file.h"
+#include "platform/graphics.h"
 #include "platform/input.h"
 #include "platform/testing.h"
+#include "services/common_assets.h"
 
 namespace {
 
@@ -306,6 +312,189 @@ TEST_F(ControlsTest, PlayerControlDownReadsThePlayersBinding) {
     }
     EXPECT_EQ(PlayerControlDown(1, 6), 0);  // entry 101 is beyond the table
     EXPECT_EQ(PlayerControlDown(-1, 1), 0);
+}
+
+
+TEST(BindingButtonsNamesTest, IconAndLabelOfEachKindOfBinding) {
+    struct Case {
+        int code;
+        int frame;
+        const char* label;
+    };
+    const Case cases[] = {
+        {0, 3, "?!"},     {8, 3, ""},       {9, 3, "Tab"},    {90, 3, "Z"},     {254, 3, "Z-"},
+        {255, 3, ""},     {299, 3, ""},     {300, 9, "Y-"},   {311, 9, "R+"},   {320, 8, "Up"},
+        {329, 8, "-1"},   {330, 10, "0"},   {349, 10, "19"},  {430, 10, "0"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(BindingIconFrame(c.code), c.frame) << "code " << c.code;
+        EXPECT_EQ(BindingLabel(c.code), c.label) << "code " << c.code;
+    }
+}
+
+class BindingButtonsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform::EnableTestMode();
+        SetControlDefaults();
+        platform::SetFakeJoysticks({});
+        SurveyJoysticks();
+        Release();
+    }
+    void TearDown() override {
+        Release();
+        MouseX = MouseY = 0;
+        SettingsSlide = -300;
+    }
+    static void Hold(int code) {
+        platform::ScriptKeyDown(code);
+        Poll();
+    }
+    static void Release() {
+        for (int code = 1; code <= 255; ++code) platform::ScriptKeyUp(code);
+        for (int b = 1; b <= 3; ++b) platform::ScriptMouseUp(b);
+        Poll();
+    }
+    static void Poll() {
+        platform::ScriptFrameMark();
+        platform::PollEvents();
+    }
+    static void Survey1Pad() {
+        platform::SetFakeJoysticks({platform::FakeJoystick()});
+        SurveyJoysticks();
+    }
+    static void DrawAt(int slide) {
+        SettingsSlide = slide;
+        DrawBindingButtons();
+    }
+    // Puts the pointer on the middle of a button whose top-left corner is (x, y).
+    static void PointAt(int x, int y) {
+        MouseX = x + 24;
+        MouseY = y + 24;
+    }
+};
+
+TEST_F(BindingButtonsTest, TheButtonUnderThePointerTakesTheHeldInput) {
+    PointAt(250 + 50, 20 + 10);  // player 1, up
+    Hold(65);
+    DrawAt(20);
+    EXPECT_EQ(ControlKeys[0], 65);
+    EXPECT_EQ(ControlKeys[3], 37);  // the others keep theirs
+    Release();
+
+    Hold(9);
+    DrawAt(20);
+    EXPECT_EQ(ControlKeys[0], 9);  // Tab can be bound, though it never reads as held
+    Release();
+
+    platform::ScriptMouseDown(1);  // the click that brought the pointer is ignored
+    Poll();
+    DrawAt(20);
+    EXPECT_EQ(ControlKeys[0], 9);
+    Release();
+
+    Hold(8);  // Backspace clears
+    DrawAt(20);
+    EXPECT_EQ(ControlKeys[0], 0);
+    Release();
+
+    PointAt(650 + 190, 20 + 160 + 60);  // player 4, button 1
+    Hold(70);
+    DrawAt(20);
+    EXPECT_EQ(ControlKeys[3 * 20 + 10], 70);
+    EXPECT_EQ(ControlKeys[10], 90);
+}
+
+TEST_F(BindingButtonsTest, NothingIsCapturedUntilThePanelIsFullyOpen) {
+    PointAt(250 + 50, -10 + 10);
+    Hold(65);
+    DrawAt(-10);
+    EXPECT_EQ(ControlKeys[0], 38);
+    // On the button's very edge the pointer is outside it.
+    MouseX = 300;
+    MouseY = 40;
+    DrawAt(20);
+    EXPECT_EQ(ControlKeys[0], 38);
+}
+
+// The layout of the pad, read from the draw log. Without a display the icons have
+// no size and the texts no width, so each record sits exactly at the point it
+// was placed on.
+TEST_F(BindingButtonsTest, PadLayoutIconsAndLabels) {
+    const int savedLimits[3] = {SpriteLimit[1], SpriteLimit[2], Settings[7]};
+    const int savedIcons[2] = {IconsImageSharp, IconsImage};
+    SpriteLimit[1] = SpriteLimit[2] = 50000;
+    Settings[7] = 0;
+    IconsImageSharp = 9001;
+    IconsImage = 9002;
+    ControlKeys[20 + 0] = 301;   // player 2 up: an axis
+    ControlKeys[20 + 3] = 325;   // player 2 left: a hat
+    ControlKeys[40 + 10] = 330;  // player 3 button 1: a joystick button
+    Survey1Pad();
+    Hold(37);                    // player 1's left is held: lit
+    MouseX = MouseY = 5;         // the pointer rests on no button
+
+    platform::EnableDrawLog(true);
+    platform::ClearDrawLog();
+    ResetDrawState();
+    DrawAt(20);
+    const std::vector<platform::DrawRecord> log = platform::DrawLog();
+    platform::EnableDrawLog(false);
+    SpriteLimit[1] = savedLimits[0];
+    SpriteLimit[2] = savedLimits[1];
+    Settings[7] = savedLimits[2];
+    IconsImageSharp = savedIcons[0];
+    IconsImage = savedIcons[1];
+
+    auto find = [&](const char* op, int handle, double x, double y) -> const platform::DrawRecord* {
+        for (const auto& r : log)
+            if (r.op == op && (handle == 0 || r.handle == handle) && r.x == x && r.y == y) return &r;
+        return nullptr;
+    };
+    int images = 0, texts = 0;
+    for (const auto& r : log) {
+        images += r.op == "image";
+        texts += r.op == "text";
+    }
+    EXPECT_EQ(images, 64);  // 32 buttons, icon and glow each
+    EXPECT_EQ(texts, 32);
+
+    struct Expect {
+        double x, y;      // button's top-left corner
+        int frame;
+        const char* label;
+        double textX, textY;
+        double glowAlpha;
+    };
+    const Expect expected[] = {
+        {300, 30, 3, "Up", 324, 54, 0},        // player 1 up, a key
+        {250, 80, 3, "Left", 274, 104, 1},     // player 1 left, held
+        {440, 90, 3, "Z", 464, 114, 0},        // player 1 button 1
+        {475, 60, 3, "X", 499, 84, 0},         // player 1 button 2
+        {300, 180, 9, "Y+", 300, 180, 0},      // player 2 up: label on the corner
+        {250, 230, 8, "Right", 250, 230, 0},   // player 2 left: hat
+        {840, 90, 10, "0", 864, 114, 0},       // player 3 button 1
+        {700, 180, 3, "?!", 724, 204, 0},      // player 4 up, unbound
+    };
+    for (const Expect& e : expected) {
+        const platform::DrawRecord* icon = find("image", 9001, e.x, e.y);
+        const platform::DrawRecord* glow = find("image", 9002, e.x, e.y);
+        const platform::DrawRecord* text = find("text", 0, e.textX, e.textY);
+        ASSERT_TRUE(icon && glow && text) << "button at " << e.x << "," << e.y;
+        EXPECT_EQ(icon->frame, e.frame) << e.label;
+        EXPECT_EQ(glow->frame, e.frame) << e.label;
+        EXPECT_DOUBLE_EQ(icon->sx, 3);
+        EXPECT_DOUBLE_EQ(glow->sx, 3 * 1.1);
+        EXPECT_EQ(glow->blend, platform::kLightBlend);
+        EXPECT_DOUBLE_EQ(glow->alpha, e.glowAlpha) << e.label;
+        EXPECT_EQ(text->text, e.label);
+        EXPECT_DOUBLE_EQ(text->sx, 1);
+    }
+    // Directions are green, the four buttons yellow.
+    EXPECT_EQ(find("image", 9001, 300, 30)->b, 80);
+    EXPECT_EQ(find("image", 9001, 300, 30)->r, 80);
+    EXPECT_EQ(find("image", 9001, 440, 90)->r, 255);
+    EXPECT_EQ(find("image", 9001, 440, 90)->g, 255);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "controls/bindings.h"
 #include "controls/key_names.h"
 #include "frame/draw_helpers.h"
+#include "frame/settings_panel.h"
 #include "services/common_assets.h"
 
 namespace {
@@ -53,7 +54,8 @@ std::string BindingLabel(int code) {
     return KeyName(code);
 }
 
-void DrawBindingButtons(int settingsSlide) {
+void DrawBindingButtons() {
+    const int settingsSlide = SettingsSlide;
     for (int player = 1; player <= 4; ++player) {
         const int originX = player <= 2 ? 250 : 650;
         const int originY = settingsSlide + 10 + (player % 2 == 0 ? 150 : 0);

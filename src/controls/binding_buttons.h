@@ -3,11 +3,11 @@
 #pragma once
 #include <string>
 
-// Draws the buttons of players 1..4 at the panel's vertical position settingsSlide
-// (the panel's SettingsSlide) and, while the panel is fully open, rebinds the
-// button under the pointer to whatever input is held. Only keyboard mode
-// (MouseMode 0) shows them; the settings panel calls this then.
-void DrawBindingButtons(int settingsSlide);
+// Draws the buttons of players 1..4 at the panel's position (SettingsSlide) and,
+// while the panel is fully open, rebinds the button under the pointer to whatever
+// input is held. Only keyboard mode (MouseMode 0) shows them; the settings panel
+// calls this then.
+void DrawBindingButtons();
 
 // Icon frame of the strip for a binding: key, axis, hat or button.
 int BindingIconFrame(int code);
