@@ -181,7 +181,9 @@ TEST_F(FrameService, MessagesStackAgeAndVanishTogether) {
     platform::ClearDrawLog();
     EndFrame(0);  // tick 60: black box, white text
     for (const auto& r : platform::DrawLog()) {
-        if (r.op == "text" && r.text == "one") EXPECT_EQ(r.r, 255);
+        if (r.op == "text" && r.text == "one") {
+            EXPECT_EQ(r.r, 255);
+        }
     }
     for (int i = 61; i < 180; ++i) EndFrame(0);
     EXPECT_EQ(Comments.size(), 3u);
