@@ -27,6 +27,7 @@ std::vector<std::string> Search(const std::string& pattern) {
 class Dictionary : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
+        platform::EnableTestMode();
         CreateWordBank();
         LoadWordBank();
         words_.clear();
@@ -137,7 +138,7 @@ TEST_F(Dictionary, OddPatternsAreSafe) {
     EXPECT_TRUE(Search(std::string(100000, 'A')).empty());
     EXPECT_TRUE(Search(std::string(100000, '?') + "*").empty());
     EXPECT_TRUE(Search("A***").empty());  // more than two stars: refused
-    EXPECT_FALSE(Search("**").empty());
+    EXPECT_EQ(Search("QI**").front(), "QI");  // two stars are fine
 }
 
 TEST_F(Dictionary, DamagedBanksGiveFewerWords) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "frame/debug_log.h"
 #include "platform/system.h"
 
 platform::ByteBlock WordBank(kWordBankBytes);
@@ -14,28 +15,75 @@ void CreateWordBank() {
     WordBank = platform::ByteBlock(kWordBankBytes);
 }
 
-size_t InflateWordBank(const platform::ByteBlock& packed, platform::ByteBlock& bank) {
+namespace {
+
+// A record as the bank tool writes it: 2 to 18 letters A-Z packed from letter 1
+// on, nothing after the last letter.
+bool IsWordRecord(const uint8_t* record) {
+    size_t letters = 0;
+    bool ended = false;
+    for (int part = 0; part < 3; ++part) {
+        uint32_t group = record[4 * part] | (record[4 * part + 1] << 8) |
+                         (record[4 * part + 2] << 16) | (static_cast<uint32_t>(record[4 * part + 3]) << 24);
+        if (group >> 30) return false;
+        for (int k = 0; k < 6; ++k) {
+            uint32_t code = (group >> (5 * k)) & 31;
+            if (code == 0) {
+                ended = true;
+            } else {
+                if (ended || code > 26) return false;
+                ++letters;
+            }
+        }
+    }
+    return letters >= 2;
+}
+
+}  // namespace
+
+BankInflation InflateWordBank(const platform::ByteBlock& packed, platform::ByteBlock& bank) {
     // zlib's one-shot uncompress gives up on the whole stream at the first damage;
-    // a stream inflate keeps every byte decoded before it, so a damaged bank still
-    // holds the words ahead of the damage. avail_out is the bank's size, so the
-    // bank is never written past its end whatever the stream claims.
+    // a stream inflate keeps what was decoded before it. avail_out never exceeds
+    // the bank, so the bank is not written past its end whatever the stream holds.
+    BankInflation result;
     z_stream stream{};
-    size_t produced = 0;
+    int status = Z_STREAM_ERROR;
+    bool overlong = false;
     if (inflateInit(&stream) == Z_OK) {
         stream.next_in = const_cast<Bytef*>(packed.Data());
         stream.avail_in = static_cast<uInt>(std::min<size_t>(packed.Size(), UINT32_MAX));
         stream.next_out = bank.Data();
         stream.avail_out = static_cast<uInt>(std::min<size_t>(bank.Size(), UINT32_MAX));
-        int status = Z_OK;
-        while (status == Z_OK && stream.avail_out > 0 && stream.avail_in > 0)
-            status = inflate(&stream, Z_NO_FLUSH);
-        produced = bank.Size() - stream.avail_out;
+        status = inflate(&stream, Z_FINISH);
+        result.bytes = bank.Size() - stream.avail_out;
+        if (status == Z_BUF_ERROR && stream.avail_out == 0) {
+            // The bank is full: a sound stream ends right here (only its checksum
+            // is left to read); one that would go on is not the bank.
+            uint8_t spare[16];
+            stream.next_out = spare;
+            stream.avail_out = sizeof spare;
+            status = inflate(&stream, Z_FINISH);
+            overlong = stream.avail_out != sizeof spare;
+        }
         inflateEnd(&stream);
     }
-    // Whatever the stream did not reach reads as free space, even if the bank held
-    // an earlier load.
-    std::memset(bank.Data() + produced, 0, bank.Size() - produced);
-    return produced;
+    result.complete = status == Z_STREAM_END && !overlong;
+
+    size_t keep = result.bytes;
+    if (!result.complete) {
+        // A damaged stream decodes into garbage for a while before zlib notices, if
+        // it notices at all; the records ahead of the damage are sound. Keep the
+        // leading run of whole, well-formed word records and clear the rest, so the
+        // game plays on with fewer words rather than with made-up ones.
+        size_t records = keep / kWordRecordBytes;
+        size_t n = 0;
+        while (n < records && IsWordRecord(bank.Data() + n * kWordRecordBytes)) ++n;
+        keep = n * kWordRecordBytes;
+    }
+    // Whatever is not kept reads as free space, even if the bank held an earlier load.
+    std::memset(bank.Data() + keep, 0, bank.Size() - keep);
+    result.words = result.complete ? 0 : keep / kWordRecordBytes;
+    return result;
 }
 
 void LoadWordBank() {
@@ -44,7 +92,9 @@ void LoadWordBank() {
     platform::DiagLine("Loaded Word List : Took " + std::to_string(platform::Millisecs() - t0) +
                        " millisecs");
     if (WordBank.Size() != kWordBankBytes) CreateWordBank();
-    InflateWordBank(packed, WordBank);
+    BankInflation inflation = InflateWordBank(packed, WordBank);
+    if (!inflation.complete)
+        LogLine("Word bank damaged: kept " + std::to_string(inflation.words) + " words");
     // Counted from t0 on purpose: the figure covers opening the resource as well.
     platform::DiagLine("Unzipped Word List : Took " + std::to_string(platform::Millisecs() - t0) +
                        " millisecs");

@@ -36,10 +36,15 @@ void CreateWordBank();
 // timing lines to the development diagnostics channel.
 void LoadWordBank();
 
-// Inflates one zlib stream into bank, writing at most bank.Size() bytes. A damaged
-// or truncated stream keeps what was inflated before the damage; every byte after
-// that is zero. Returns the number of bytes inflated.
-size_t InflateWordBank(const platform::ByteBlock& packed, platform::ByteBlock& bank);
+// Inflates one zlib stream into bank, writing at most bank.Size() bytes. A damaged,
+// truncated or overlong stream keeps the well-formed word records inflated before
+// the damage; every byte after them is zero.
+struct BankInflation {
+    size_t bytes = 0;       // bytes the stream gave before it ended or failed
+    bool complete = false;  // the stream was sound and fit in the bank
+    size_t words = 0;       // when not complete: the word records kept
+};
+BankInflation InflateWordBank(const platform::ByteBlock& packed, platform::ByteBlock& bank);
 
 // Packs letters 6*part+1 .. 6*part+6 of word (part 0, 1 or 2) into one group. Lower
 // case counts as upper case, "?" becomes the wildcard code 27, anything else 0.
