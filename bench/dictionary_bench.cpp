@@ -1,6 +1,7 @@
 // Dictionary searches against a plain pass over the same records, and loading the
 // bank against zlib's one-shot uncompress of the same bytes. Read the ratios of
-// each pair, measured in the same run.
+// each pair, measured in the same run; the machine is shared, so compare CPU times
+// and run with --benchmark_repetitions=10 --benchmark_enable_random_interleaving=true.
 #include <benchmark/benchmark.h>
 #include <zlib.h>
 
