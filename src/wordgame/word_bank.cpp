@@ -81,7 +81,7 @@ BankInflation InflateWordBank(const platform::ByteBlock& packed, platform::ByteB
         keep = n * kWordRecordBytes;
     }
     // Whatever is not kept reads as free space, even if the bank held an earlier load.
-    std::memset(bank.Data() + keep, 0, bank.Size() - keep);
+    if (bank.Size() > keep) std::memset(bank.Data() + keep, 0, bank.Size() - keep);
     result.words = result.complete ? 0 : keep / kWordRecordBytes;
     return result;
 }
