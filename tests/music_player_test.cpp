@@ -9,6 +9,7 @@
 #include "music/music_samples.h"
 #include "music/song_file.h"
 #include "music_fixture.h"
+#include "platform/files.h"
 #include "platform/system.h"
 #include "services/sound_effects.h"
 
