@@ -2,9 +2,12 @@
 // a virtual clock, scripted input, and logs of what was drawn and played. Game code
 // cannot tell that it runs in test mode.
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "platform/graphics.h"
 
 namespace platform {
 
@@ -82,4 +85,19 @@ std::vector<std::string>& DiagLog();
 std::string HandlePath(int handle);
 int FontSizeOf(int font);
 
+}  // namespace platform
+
+namespace platform {
+// Replaces the display mode list the platform reports (test mode only).
+void SetFakeDisplayModes(const std::vector<DisplayMode>& modes);
+// Makes the given back ends fail to open (test mode), to test the fall-through.
+void SetFailingBackEnds(const std::vector<int>& backEnds);
+// Test mode has no audio device: the mixer advances with the virtual clock. When a
+// capture is on, the mixed stereo output is appended to it.
+void CaptureMixedAudio(std::vector<float>* out);
+}  // namespace platform
+
+namespace platform {
+// Clears keys, buttons, typed characters, the script queue and the poll hook.
+void ResetInputForTests();
 }  // namespace platform

@@ -1,0 +1,1 @@
+// Keeps the test binary buildable before any test file exists.
