@@ -44,10 +44,10 @@ protected:
     void RemoveFile(const std::string& name) { std::filesystem::remove(folder_ / "music" / name); }
 
     // Writes music/<name> as a 16-bit mono PCM WAV at the mixer rate: a decaying
-    // tone of the given frequency, 0.2 s long, peak amplitude 0.5. Remembers the
+    // tone of the given frequency, 0.4 s long, peak amplitude 0.5. Remembers the
     // samples as the mixer would hold them.
     void WriteSample(const std::string& name, double frequency) {
-        const int frames = platform::kMixRate / 5;
+        const int frames = platform::kMixRate * 2 / 5;
         std::vector<int16_t> pcm(frames);
         std::vector<float>& floats = samples_[name];
         floats.assign(frames, 0.0f);
