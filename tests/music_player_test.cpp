@@ -268,6 +268,20 @@ TEST_F(MusicPlayerTest, FiveVoicesPlayTheirSamplesWithTheirPansRatesAndVolumes) 
     EXPECT_DOUBLE_EQ(second[5].pan, -0.5);
     EXPECT_DOUBLE_EQ(second[7].pan, 0.0);
     EXPECT_DOUBLE_EQ(second[9].pan, 0.5);
+
+    // Volumes out of range in the setup file count as their nearest bound.
+    Settings[11] = -50;
+    Settings[13] = -50;
+    for (const platform::SoundRecord& r : Step())
+        if (r.op == "play") {
+            EXPECT_EQ(r.volume, 0.0);
+        }
+    Settings[11] = 400;
+    Settings[13] = 100;
+    for (const platform::SoundRecord& r : Step())
+        if (r.op == "play") {
+            EXPECT_EQ(r.volume, r.channel == Channels[4] ? 0.5 : 1.0);
+        }
 }
 
 TEST_F(MusicPlayerTest, AVoiceOfTheNextPassageEntersDuringTheLeadIn) {

@@ -44,6 +44,8 @@ std::string StretchLine(const std::string& line) {
 }
 
 // A drum character strikes the sample of its digit; anything else is a rest.
+int ClampPercent(int value) { return value < 0 ? 0 : (value > 100 ? 100 : value); }
+
 int DrumDigit(char c) { return c >= '0' && c <= '9' ? c - '0' : 0; }
 
 void FillStepValues() {
@@ -195,8 +197,9 @@ void UpdateMusic() {
 
     const int phase = LeadInPhase();
     const float chord = ChordRatio();
-    // M x A is formed as a whole number; the divisions are real.
-    const int64_t level = static_cast<int64_t>(Settings[13]) * Settings[11];
+    // M x A is formed as a whole number; the divisions are real. Percentages
+    // read from the setup file are clamped where they are used.
+    const int64_t level = static_cast<int64_t>(ClampPercent(Settings[13])) * ClampPercent(Settings[11]);
 
     for (int c = 0; c < 5; ++c) {
         bool muted = ChannelMute[c] == 1;
