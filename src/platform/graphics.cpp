@@ -120,6 +120,11 @@ void AppendQuad(std::vector<SDL_Vertex>& vertices, std::vector<int>& indices, co
 
 detail::TestState& T() { return detail::Test(); }
 
+// Headless tests draw into the log only, unless a test asks for real pixels: the
+// software rasteriser would make every scripted frame cost milliseconds.
+bool testRendering = false;
+bool Rendering() { return !T().enabled || testRendering; }
+
 void LogRecord(const char* op, int handle, int frame, const std::string& text, double x, double y, double w, double h) {
     if (!T().drawLog) return;
     DrawRecord r;
@@ -212,6 +217,8 @@ SDL_Texture* TextureFromSurface(SDL_Surface* surface, int flags) {
 }
 
 }  // namespace
+
+void SetTestRendering(bool on) { testRendering = on; }
 
 void SetFakeDisplayModes(const std::vector<DisplayMode>& modes) {
     fakeModes = modes;
@@ -518,6 +525,7 @@ void DrawImage(int handle, double x, double y, int frame) {
     LogRecord("image", handle, frame, "", x, y, ImageWidth(handle), ImageHeight(handle));
     auto it = images.find(handle);
     if (it == images.end() || !display.renderer || !it->second.texture) return;
+    if (!Rendering()) return;
     const Image& image = it->second;
     if (frame < 0 || frame >= image.frames) return;
     int cell = image.firstFrame + frame;
@@ -540,19 +548,43 @@ void DrawImage(int handle, double x, double y, int frame) {
 
 void DrawRect(double x, double y, double width, double height) {
     LogRecord("rect", 0, 0, "", x, y, width, height);
-    if (!display.renderer) return;
-    SDL_FPoint corners[4];
-    TransformQuad(x, y, 0, 0, width, height, corners);
+    if (!display.renderer || width == 0 || height == 0 || !Rendering()) return;
+    // A long rotated rectangle is drawn as a row of near-square pieces, and pieces
+    // wholly off the surface are dropped: rasterisers work over each triangle's
+    // bounding box, which for a long diagonal band would be most of the screen.
+    double longSide = std::max(std::fabs(width), std::fabs(height));
+    double shortSide = std::max(1.0, std::min(std::fabs(width), std::fabs(height)));
+    int pieces = state.rotation == 0 ? 1 : std::clamp(static_cast<int>(std::ceil(longSide / (2 * shortSide))), 1, 256);
+    bool alongX = std::fabs(width) >= std::fabs(height);
+    double vw = display.virtualW > 0 ? display.virtualW : display.width;
+    double vh = display.virtualH > 0 ? display.virtualH : display.height;
     std::vector<SDL_Vertex> vertices;
     std::vector<int> indices;
-    AppendQuad(vertices, indices, corners, VertexColour(), 0, 0, 0, 0);
+    SDL_Color colour = VertexColour();
+    for (int i = 0; i < pieces; ++i) {
+        double a = static_cast<double>(i) / pieces, b = static_cast<double>(i + 1) / pieces;
+        SDL_FPoint corners[4];
+        if (alongX) TransformQuad(x, y, width * a, 0, width * b, height, corners);
+        else TransformQuad(x, y, 0, height * a, width, height * b, corners);
+        float minX = corners[0].x, maxX = corners[0].x, minY = corners[0].y, maxY = corners[0].y;
+        for (const SDL_FPoint& c : corners) {
+            minX = std::min(minX, c.x);
+            maxX = std::max(maxX, c.x);
+            minY = std::min(minY, c.y);
+            maxY = std::max(maxY, c.y);
+        }
+        if (pieces > 1 && (maxX < 0 || maxY < 0 || minX > vw || minY > vh)) continue;
+        AppendQuad(vertices, indices, corners, colour, 0, 0, 0, 0);
+    }
+    if (vertices.empty()) return;
     SDL_SetRenderDrawBlendMode(display.renderer, SdlBlend(state.blend));
-    SDL_RenderGeometry(display.renderer, nullptr, vertices.data(), 4, indices.data(), 6);
+    SDL_RenderGeometry(display.renderer, nullptr, vertices.data(), static_cast<int>(vertices.size()), indices.data(),
+                       static_cast<int>(indices.size()));
 }
 
 void DrawLine(double x1, double y1, double x2, double y2) {
     LogRecord("line", 0, 0, "", x1, y1, x2, y2);
-    if (!display.renderer) return;
+    if (!display.renderer || !Rendering()) return;
     SDL_Color c = VertexColour();
     SDL_SetRenderDrawBlendMode(display.renderer, SdlBlend(state.blend));
     SDL_SetRenderDrawColor(display.renderer, c.r, c.g, c.b, c.a);
@@ -659,7 +691,7 @@ int TextHeight(const std::string& text) {
 void DrawText(const std::string& text, double x, double y) {
     LogRecord("text", state.font, 0, text, x, y, TextWidth(text), TextHeight(text));
     auto it = fonts.find(state.font);
-    if (it == fonts.end() || !display.renderer || !it->second.atlas || text.empty()) return;
+    if (it == fonts.end() || !display.renderer || !it->second.atlas || text.empty() || !Rendering()) return;
     const Font& font = it->second;
     int aw = 0, ah = 0;
     SDL_QueryTexture(font.atlas, nullptr, nullptr, &aw, &ah);

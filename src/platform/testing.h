@@ -98,6 +98,9 @@ void CaptureMixedAudio(std::vector<float>* out);
 }  // namespace platform
 
 namespace platform {
+// Headless drawing goes to the draw log only; turn real rendering on for tests
+// that read pixels back (screenshots, the pause menu's grab).
+void SetTestRendering(bool on);
 // Clears keys, buttons, typed characters, the script queue and the poll hook.
 void ResetInputForTests();
 }  // namespace platform
