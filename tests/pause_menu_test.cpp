@@ -18,20 +18,26 @@ namespace {
 // Runs the menu with held[i] the keys held from poll i + 1 on (one poll per frame).
 int RunMenu(const std::vector<std::vector<int>>& held) {
     static std::vector<std::vector<int>> script;
+    static long long firstPoll;
     script = held;
+    firstPoll = -1;
     platform::SetPollHook([](long long poll) {
-        std::vector<int> now = poll - 1 < static_cast<long long>(script.size()) ? script[poll - 1] : std::vector<int>{};
+        if (firstPoll < 0) firstPoll = poll;
+        long long i = poll - firstPoll;
+        std::vector<int> now = i < static_cast<long long>(script.size()) ? script[i] : std::vector<int>{};
         for (int code : {platform::kKeyEscape, platform::kKeyUp, platform::kKeyDown, platform::kKeySpace}) {
             bool down = false;
             for (int c : now) down = down || c == code;
             if (down) platform::ScriptKeyDown(code);
             else platform::ScriptKeyUp(code);
         }
-        if (poll > 400) platform::ScriptKeyDown(platform::kKeyEscape);  // never hang a test
+        // Never hang a test: Escape ends the menu after 400 frames.
+        if (i > 400 && i < 403) platform::ScriptKeyDown(platform::kKeyEscape);
     });
     GameState = 2;
     int result = PauseMenu();
     GameState = 0;
+    platform::SetPollHook(nullptr);
     return result;
 }
 
