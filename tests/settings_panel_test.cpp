@@ -125,10 +125,12 @@ TEST_F(SettingsPanelTest, VolumesSnapNearTheEnds) {
     } cases[] = {{3, 0}, {5, 0}, {6, 6}, {50, 50}, {94, 94}, {95, 100}, {97, 100}};
     for (const Case& c : cases) {
         platform::ScriptMouseMove(x - 2 + c.offset, 20 + 70 + 5);
+        platform::ScriptFrameMark();
+        platform::ScriptFrameMark();
         platform::ScriptMouseDown(1);
         platform::ScriptFrameMark();
         platform::ScriptMouseUp(1);
-        for (int i = 0; i < 3; ++i) EndFrame(1);
+        for (int i = 0; i < 5; ++i) EndFrame(1);
         EXPECT_EQ(Settings[11], c.expected) << c.offset;
     }
 }
