@@ -87,15 +87,18 @@ TEST_F(ScreenAndClose, F11SavesAValidPngOfTheDisplaySizeAndASecondOneGetsAFreeNa
 
 TEST_F(ScreenAndClose, AFailedSaveIsLoggedAndStillShowsTheMessage) {
     platform::SetTestRendering(true);
-    fs::permissions(root + "Files", fs::perms::owner_read | fs::perms::owner_exec);
-    bool writable = platform::TextWriter(root + "Files/probe").IsOpen();
+    platform::SetFakeDateTime("10 Dec 2026", "08:00:00");
+    // A folder where the PNG's temporary file would go makes the save fail.
+    std::string name = root + "Files/Wordloom  (Screenshot_10 Dec 2026_080000).png";
+    fs::create_directories(name + ".tmp");
     platform::ScriptKeyTap(platform::kKeyF11);
     EndFrame(0);
     EndFrame(0);
-    fs::permissions(root + "Files", fs::perms::owner_all);
-    if (writable) GTEST_SKIP() << "running as a user who can write anywhere";
+    EXPECT_EQ(platform::FileType(name), 0);
     ASSERT_FALSE(Comments.empty());
     EXPECT_EQ(Comments.back().txt, "Saved Screenshot");
+    CloseDebugLog();
+    EXPECT_NE(Text(root + "Files/Debug.txt").find("\tSaved Screenshot 0\r\n"), std::string::npos);
 }
 
 TEST_F(ScreenAndClose, EveryWayOutSavesTheSameFilesAndExitsZero) {
