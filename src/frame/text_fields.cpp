@@ -47,7 +47,10 @@ std::string GetField(const std::string& text, char separator, int n) {
         size_t found = t.find(separator, start - 1);
         size_t p = (found == std::string::npos ? 0 : found + 1) + 1;
         if (p <= last) {
+            // Once a field is missing every later one is too, so stop searching:
+            // a huge field number then costs no more than the separators present.
             missing = true;
+            break;
         } else {
             last = p;
         }

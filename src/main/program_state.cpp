@@ -22,7 +22,7 @@ void SetIdentity() {
     AppTitleText = "#" + std::to_string(WeekNumber) + " : " + GameName + " " + GameSubtitle;
     static const char* const lines[] = {
         "A Game by Marrowby",
-        "velloc.example.org | marrowby.example.net",
+        "velloc.example | marrowby.example",
         "",
         "Game",
         "Made with Torvane",

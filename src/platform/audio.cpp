@@ -180,6 +180,15 @@ int AllocChannel() {
     OpenAudio();
     int handle = detail::NewHandle();
     Lock();
+    // Channels that have finished are recycled once there are many, so a song
+    // that takes a new channel for every note cannot grow the mixer without end.
+    // A caller holding a recycled handle gets a fresh channel from CueSound.
+    if (channels.size() >= 512) {
+        for (auto it = channels.begin(); it != channels.end();) {
+            if (!it->second.voice.playing) it = channels.erase(it);
+            else ++it;
+        }
+    }
     channels[handle] = Channel{};
     Unlock();
     return handle;

@@ -23,8 +23,9 @@ int SoundFrames(int sound);
 
 // Channels: a new channel is centred, at rate 1 and volume 1, not playing.
 int AllocChannel();
-// Puts the sound on the channel from its start, paused. Returns the channel
-// (allocating one when channel is 0), 0 when the sound is 0.
+// Puts the sound on the channel from its start, paused. Returns the channel it
+// used: the one given, or a new one when that is 0 or was recycled after it
+// finished; 0 when the sound is 0.
 int CueSound(int sound, int channel);
 void ChannelVolume(int channel, double volume);  // 0..1
 void ChannelPan(int channel, double pan);        // -1 left .. 1 right

@@ -9,7 +9,14 @@
 
 namespace platform {
 
+namespace {
+std::string baseOverride;
+}
+
+void SetBaseFolder(const std::string& path) { baseOverride = path; }
+
 std::string BaseFolder() {
+    if (!baseOverride.empty()) return baseOverride.back() == '/' ? baseOverride : baseOverride + "/";
     char* base = SDL_GetBasePath();
     std::string path = base ? base : "./";
     SDL_free(base);

@@ -12,8 +12,9 @@ void InitSystem();
 
 // Milliseconds since the program started. In test mode this is the virtual clock.
 int64_t Millisecs();
-// Sleeps for ms milliseconds and pumps input events. In test mode it advances the
-// virtual clock instead of waiting.
+// Sleeps for ms milliseconds and pumps the window system's events. In test mode
+// it only advances the virtual clock: scripted input arrives at PollEvents (and
+// so at every Flip), so a wait loop calls PollEvents as well as Delay.
 void Delay(int ms);
 
 // The program's one random generator (a 32-bit seeded generator).

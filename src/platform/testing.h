@@ -101,6 +101,8 @@ namespace platform {
 // Headless drawing goes to the draw log only; turn real rendering on for tests
 // that read pixels back (screenshots, the pause menu's grab).
 void SetTestRendering(bool on);
+// Makes BaseFolder() return this folder instead of the executable's.
+void SetBaseFolder(const std::string& path);
 // Clears keys, buttons, typed characters, the script queue and the poll hook.
 void ResetInputForTests();
 }  // namespace platform

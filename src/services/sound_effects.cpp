@@ -24,7 +24,9 @@ void PlaySfx(int n, double rate, double volume, double pan) {
         channel = 0;
     }
     if (channel == 0) channel = platform::AllocChannel();
-    platform::CueSound(SoundEffects[n], channel);
+    // The platform may hand back a new channel when the old one was recycled.
+    channel = platform::CueSound(SoundEffects[n], channel);
+    if (channel == 0) return;
     // Settings read from the file are clamped here, where they are used.
     int sound = Settings[12] > 100 ? 100 : Settings[12];
     int master = Settings[11] < 0 ? 0 : (Settings[11] > 100 ? 100 : Settings[11]);

@@ -1,1 +1,0 @@
-// Keeps the test binary buildable before any test file exists.
