@@ -102,6 +102,15 @@ protected:
         platform::EnableDrawLog(false);
         platform::ClearDrawLog();
         platform::ResetInputForTests();
+        // Leave the program as the title screen has it for the tests that follow.
+        GameState = 0;
+        ExitCode = 0;
+        Particles.clear();
+        Comments.clear();
+        ScoresList.clear();
+        PlayerName = "Player";
+        ScreenWidth = 1280;
+        ScreenHeight = 960;
     }
 
     void OpenSurface(int width, int height) {
