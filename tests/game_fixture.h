@@ -123,6 +123,7 @@ protected:
             GfxImage = StarImage = SwapImage = CrossImage = 0;
         }
         platform::SetVirtualResolution(width, height);
+        platform::SetTestRendering(false);  // the draw log is what these tests read
         ScreenWidth = width;
         ScreenHeight = height;
         DisplayWidth = width;
