@@ -345,7 +345,7 @@ void WindowToVirtual(double wx, double wy, double& vx, double& vy) {
 
 void Cls() {
     LogRecord("cls", 0, 0, "", 0, 0, 0, 0);
-    if (!display.renderer) return;
+    if (!display.renderer || !Rendering()) return;
     SDL_SetRenderDrawColor(display.renderer, 0, 0, 0, 255);
     SDL_RenderClear(display.renderer);
 }
