@@ -8,6 +8,7 @@
 #include "frame/setup_file.h"
 #include "main/program_state.h"
 #include "main/start_up.h"
+#include "main/title_loop.h"
 #include "platform/audio.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
@@ -19,14 +20,6 @@
 #include "wordgame/game_screen.h"
 
 namespace {
-
-struct TitleState {
-    int slide = 0;
-    int startPressed = 0;
-    int startHeld = 0;
-    int escapeHeld = 0;
-    int quit = 0;
-};
 
 void DrawCredits(const TitleState& t) {
     int width = 320, step = 10;
@@ -66,6 +59,8 @@ bool AnyStartControl() {
             if (PlayerControlDown(c, p)) return true;
     return false;
 }
+
+}  // namespace
 
 void TitleFrame(TitleState& t) {
     StartFrame(1);
@@ -109,8 +104,6 @@ void TitleFrame(TitleState& t) {
     if (!platform::KeyDown(platform::kKeyEscape)) t.escapeHeld = 0;
     if (t.escapeHeld == 0 && platform::KeyDown(platform::kKeyEscape)) t.quit = 1;
 }
-
-}  // namespace
 
 void TitleLoop() {
     TitleState t;
