@@ -16,6 +16,7 @@
 #include "scores/score_records.h"
 #include "services/display_setup.h"
 #include "services/common_assets.h"
+#include "support/scripted_player.h"
 #include "support/test_env.h"
 
 namespace {
@@ -25,48 +26,15 @@ std::string Text(const std::string& path) {
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-bool Drew(const std::string& text) {
-    for (const auto& r : platform::DrawLog())
-        if (r.op == "text" && r.text == text) return true;
-    return false;
-}
+using testenv::Drew;
+using testenv::MoveAndWait;
+using testenv::Step;
 
-// A scripted player: each step waits for its condition, then acts, then the next
-// step begins at the following poll.
-struct Step {
-    std::function<bool()> ready;
-    std::function<void()> act;
-};
-
-struct Player {
-    std::vector<Step> steps;
-    size_t next = 0;
-    int wait = 0;          // polls to let pass before the next step is looked at
-    long long polls = 0;
-    int gamesSeen = 0;
-    bool sawGameWhileHeld = false;
+struct GameCount {
+    int games = 0;
     int lastGameState = 0;
 };
-Player player;
-
-void Poll(long long) {
-    ++player.polls;
-    if (GameState == 1 && player.lastGameState == 0) ++player.gamesSeen;
-    player.lastGameState = GameState;
-    if (player.polls > 60000) platform::ScriptClose();  // never hang
-    if (player.wait > 0) {
-        --player.wait;
-    } else if (player.next < player.steps.size() && player.steps[player.next].ready()) {
-        player.steps[player.next].act();
-        ++player.next;
-    }
-    platform::ClearDrawLog();
-}
-
-void MoveAndWait(double x, double y, int frames) {
-    platform::ScriptMouseMove(x, y);
-    player.wait = frames;
-}
+GameCount counter;
 
 TEST(StartUp, AWholeRunFromLoadingToTheClosingPage) {
     testenv::Begin();
@@ -84,18 +52,24 @@ TEST(StartUp, AWholeRunFromLoadingToTheClosingPage) {
     auto inGame = [] { return GameState == 1 && Drew("Score so Far : 0"); };
     auto inNameEntry = [] { return Drew("Enter Your Name"); };
     int heldTitleFrames = 0;
-    player = Player{};
+    testenv::ScriptedPlayer& player = testenv::Player();
+    player = testenv::ScriptedPlayer{};
+    counter = GameCount{};
+    player.everyPoll = [] {
+        if (GameState == 1 && counter.lastGameState == 0) ++counter.games;
+        counter.lastGameState = GameState;
+    };
     player.steps = {
         // 1. The title has settled: press the start button and let go.
         {onTitle, [] { MoveAndWait(640, 480, 2); }},
-        {[] { return true; }, [] { platform::ScriptMouseDown(1); player.wait = 3; }},
+        {[] { return true; }, [] { platform::ScriptMouseDown(1); testenv::Player().wait = 3; }},
         {[] { return true; }, [] { platform::ScriptMouseUp(1); }},
         // 2. In the game: the quit button, with a fresh press.
         {inGame, [] { MoveAndWait(640 - 550 + 48, 960 - 204 + 48, 3); }},
-        {[] { return true; }, [] { platform::ScriptMouseDown(1); player.wait = 3; }},
+        {[] { return true; }, [] { platform::ScriptMouseDown(1); testenv::Player().wait = 3; }},
         {[] { return true; }, [] { platform::ScriptMouseUp(1); }},
         // 3. The name entry: type, confirm with Enter, and move back over the start button.
-        {inNameEntry, [] { platform::ScriptChar('X'); player.wait = 2; }},
+        {inNameEntry, [] { platform::ScriptChar('X'); testenv::Player().wait = 2; }},
         {[] { return true; }, [] { platform::ScriptKeyTap(platform::kKeyReturn); MoveAndWait(640, 480, 2); }},
         // 4. Back on the title, which animates in again from the start.
         {[&] {
@@ -104,23 +78,23 @@ TEST(StartUp, AWholeRunFromLoadingToTheClosingPage) {
          },
          [] {}},
         // 5. A fresh click starts a game; leave it through the pause menu's Quit.
-        {[] { return true; }, [] { platform::ScriptMouseDown(1); player.wait = 3; }},
+        {[] { return true; }, [] { platform::ScriptMouseDown(1); testenv::Player().wait = 3; }},
         {[] { return true; }, [] { platform::ScriptMouseUp(1); }},
-        {inGame, [] { platform::ScriptKeyDown(platform::kKeyEscape); player.wait = 2; }},
-        {[] { return true; }, [] { platform::ScriptKeyUp(platform::kKeyEscape); player.wait = 3; }},
-        {[] { return Drew("Quit"); }, [] { platform::ScriptKeyTap(platform::kKeyDown); player.wait = 3; }},
+        {inGame, [] { platform::ScriptKeyDown(platform::kKeyEscape); testenv::Player().wait = 2; }},
+        {[] { return true; }, [] { platform::ScriptKeyUp(platform::kKeyEscape); testenv::Player().wait = 3; }},
+        {[] { return Drew("Quit"); }, [] { platform::ScriptKeyTap(platform::kKeyDown); testenv::Player().wait = 3; }},
         {[] { return true; }, [] { platform::ScriptKeyTap(platform::kKeySpace); }},
         {inNameEntry, [] { platform::ScriptKeyTap(platform::kKeyReturn); }},
         // 6. Escape leaves the title; the closing page ends on a key.
         {[&] { return GameState == 0 && Drew("Click Here to Start"); },
          [] { platform::ScriptKeyDown(platform::kKeyEscape); }},
     };
-    platform::SetPollHook(Poll);
+    testenv::StartPlayer();
     int status = testenv::RunUntilExit([] { StartUp(); });
     platform::SetPollHook(nullptr);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(player.next, player.steps.size()) << "the script stopped at step " << player.next;
-    EXPECT_EQ(player.gamesSeen, 2) << "one game per press of the start button";
+    EXPECT_EQ(counter.games, 2) << "one game per press of the start button";
     EXPECT_EQ(AppTitleText, "#250 : Wordloom ");
 
     std::string log = Text(root + "Files/Debug.txt");
