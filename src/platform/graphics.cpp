@@ -492,33 +492,43 @@ SDL_Surface* ReadBackBuffer() {
 }
 }  // namespace
 
-void GrabImage(int handle, int x, int y) {
-    LogRecord("grab", handle, 0, "", x, y, 0, 0);
-    auto it = images.find(handle);
-    if (it == images.end() || !display.renderer) return;
+namespace {
+// An opaque copy of the back buffer's rectangle at real pixel (x, y); parts
+// outside the buffer stay black.
+SDL_Surface* CopyBackBuffer(int x, int y, int width, int height) {
     SDL_Surface* back = ReadBackBuffer();
-    if (!back) return;
-    Image& image = it->second;
-    SDL_Surface* part = SDL_CreateRGBSurfaceWithFormat(0, image.textureW, image.textureH, 32, SDL_PIXELFORMAT_RGBA32);
+    if (!back) return nullptr;
+    SDL_Surface* part = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGBA32);
     if (part) {
+        SDL_FillRect(part, nullptr, SDL_MapRGBA(part->format, 0, 0, 0, 255));
         SDL_SetSurfaceBlendMode(back, SDL_BLENDMODE_NONE);
-        SDL_Rect source{x, y, image.textureW, image.textureH};
+        SDL_Rect source{x, y, width, height};
         SDL_BlitSurface(back, &source, part, nullptr);
-        // The grabbed frame is opaque.
         SDL_LockSurface(part);
         for (int row = 0; row < part->h; ++row) {
             Uint8* p = static_cast<Uint8*>(part->pixels) + row * part->pitch;
             for (int col = 0; col < part->w; ++col) p[col * 4 + 3] = 255;
         }
         SDL_UnlockSurface(part);
-        SDL_Texture* texture = TextureFromSurface(part, image.flags & ~kImageMask);
-        if (texture) {
-            if (image.texture) SDL_DestroyTexture(image.texture);
-            image.texture = texture;
-        }
-        SDL_FreeSurface(part);
     }
     SDL_FreeSurface(back);
+    return part;
+}
+}  // namespace
+
+void GrabImage(int handle, int x, int y) {
+    LogRecord("grab", handle, 0, "", x, y, 0, 0);
+    auto it = images.find(handle);
+    if (it == images.end() || !display.renderer) return;
+    Image& image = it->second;
+    SDL_Surface* part = CopyBackBuffer(x, y, image.textureW, image.textureH);
+    if (!part) return;
+    SDL_Texture* texture = TextureFromSurface(part, image.flags & ~kImageMask);
+    if (texture) {
+        if (image.texture) SDL_DestroyTexture(image.texture);
+        image.texture = texture;
+    }
+    SDL_FreeSurface(part);
 }
 
 void DrawImage(int handle, double x, double y, int frame) {
@@ -721,22 +731,7 @@ void DrawText(const std::string& text, double x, double y) {
 
 int GrabPixmap(int x, int y, int width, int height) {
     if (!display.renderer || width <= 0 || height <= 0) return 0;
-    SDL_Surface* back = ReadBackBuffer();
-    if (!back) return 0;
-    SDL_Surface* part = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGBA32);
-    if (part) {
-        SDL_FillRect(part, nullptr, SDL_MapRGBA(part->format, 0, 0, 0, 255));
-        SDL_SetSurfaceBlendMode(back, SDL_BLENDMODE_NONE);
-        SDL_Rect source{x, y, width, height};
-        SDL_BlitSurface(back, &source, part, nullptr);
-        SDL_LockSurface(part);
-        for (int row = 0; row < part->h; ++row) {
-            Uint8* p = static_cast<Uint8*>(part->pixels) + row * part->pitch;
-            for (int col = 0; col < part->w; ++col) p[col * 4 + 3] = 255;
-        }
-        SDL_UnlockSurface(part);
-    }
-    SDL_FreeSurface(back);
+    SDL_Surface* part = CopyBackBuffer(x, y, width, height);
     if (!part) return 0;
     int handle = detail::NewHandle();
     pixmaps[handle] = Pixmap{part};
