@@ -44,6 +44,10 @@ void ClosingScreen() {
     platform::DrawRect(0, 0, 640, 480);
     platform::ChangeDir("../");
     platform::ChangeDir("Common/");
+    // The page is laid out in pixels of its own fixed window, so its fonts take
+    // their base sizes whatever the game's display was.
+    FontScale = 1.0;
+    SmallFontScale = 1.0;
     for (int role = 6; role <= 9; ++role) Fonts[role] = LoadFontRole(role);
     SetBlendKind(1);
     SetDrawColour(255, 255, 255, 1);
