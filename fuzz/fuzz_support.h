@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-// Creates /tmp/wordloom_fuzz_<name>_XXXXXX, makes it the current folder and removes
+// Creates wordloom_fuzz_<name>_XXXXXX in /dev/shm (else /tmp), makes it the current folder and removes
 // it again when the process ends normally. Returns its path.
 std::string EnterScratchFolder(const std::string& name);
 
