@@ -14,5 +14,7 @@ cmake --build build-asan -j"$(nproc)" --target wordloom_tests
 (export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
  cd build-asan && ctest --output-on-failure -j"$(nproc)")
+# Every reader of outside bytes under libFuzzer for a short while (FUZZ_SECONDS each).
+fuzz/run.sh "${FUZZ_SECONDS:-30}"
 # The real-window suite: the built program under Xvfb, driven with xdotool.
 scripts/window_test.sh build

@@ -3,7 +3,7 @@
 set -euo pipefail
 PACKAGES=(build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev
           libpng-dev zlib1g-dev libgtest-dev libbenchmark-dev xvfb xdotool imagemagick
-          x11-utils fonts-dejavu-core)
+          x11-utils fonts-dejavu-core clang libclang-rt-14-dev)
 if [ -f "$(dirname "$0")/extra_packages.txt" ]; then
   while read -r p; do [ -n "$p" ] && PACKAGES+=("$p"); done < "$(dirname "$0")/extra_packages.txt"
 fi
