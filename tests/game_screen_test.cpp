@@ -200,6 +200,9 @@ struct TargetCase {
     int score, result;
 };
 
+// Named in test output by its case name rather than its bytes.
+void PrintTo(const TargetCase& c, std::ostream* os) { *os << c.name; }
+
 class GameTargets : public GameFixture, public ::testing::WithParamInterface<TargetCase> {};
 
 TEST_P(GameTargets, PlayedWordMeetsOrMissesItsTarget) {
