@@ -46,9 +46,7 @@ protected:
     void SetUp() override {
         testenv::Begin();
         root = testenv::UseScratchInstall();
-        platform::ChangeDir(root + "Files/");
-        OpenDebugLog();
-        platform::ChangeDir(root + "Files/250/");
+        testenv::OpenScratchDebugLog(root);
         CommonAssetsLoaded = 0;
         DisplayWidth = 800;
         DisplayHeight = 600;
@@ -107,10 +105,7 @@ TEST_F(DisplaySetup, VirtualSurfaceFollowsTheShapeOfTheDisplay) {
                  {1024, 768, 1280, 960, 0, nullptr},
                  {800, 600, 1280, 960, 0, nullptr}};
     for (const Case& c : cases) {
-        CloseDebugLog();
-        platform::ChangeDir(root + "Files/");
-        OpenDebugLog();
-        platform::ChangeDir(root + "Files/250/");
+        testenv::OpenScratchDebugLog(root);
         DisplayWidth = c.w;
         DisplayHeight = c.h;
         ChooseVirtualSurface();
@@ -134,10 +129,7 @@ TEST_F(DisplaySetup, LeftoverCrashMarkerMovesOpenGlToTheAlternative) {
     } cases[] = {{0, 1, "\tUsing DirectX 9 Driver"}, {2, 2, "\tUsing DirectX 7 Driver"}};
     for (const Case& c : cases) {
         { platform::TextWriter marker(root + "Files/250/crash.dat"); marker.Commit(); }
-        CloseDebugLog();
-        platform::ChangeDir(root + "Files/");
-        OpenDebugLog();
-        platform::ChangeDir(root + "Files/250/");
+        testenv::OpenScratchDebugLog(root);
         Settings[3] = c.engine;
         CommonAssetsLoaded = 1;  // no splash for this case
         ApplyGraphicsSettings();

@@ -17,10 +17,6 @@
 
 namespace {
 
-std::string Text(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 // Version v of the files: a different master volume and a list of v + 1 games.
 void MakeVersion(int v) {
@@ -47,8 +43,8 @@ TEST(Durability, KilledDuringSavesLeavesOldOrNewWholeFiles) {
         MakeVersion(v);
         WriteSetup();
         SaveScores();
-        versions[v][0] = Text(root + "Setup.ini");
-        versions[v][1] = Text(game + "scores.dat");
+        versions[v][0] = testenv::ReadFile(root + "Setup.ini");
+        versions[v][1] = testenv::ReadFile(game + "scores.dat");
     }
     ASSERT_NE(versions[0][0], versions[1][0]);
     ASSERT_NE(versions[0][1], versions[1][1]);
@@ -72,7 +68,7 @@ TEST(Durability, KilledDuringSavesLeavesOldOrNewWholeFiles) {
         waitpid(child, &status, 0);
         ASSERT_TRUE(WIFSIGNALED(status));
         ++killedMidway;
-        std::string setup = Text(root + "Setup.ini"), scores = Text(game + "scores.dat");
+        std::string setup = testenv::ReadFile(root + "Setup.ini"), scores = testenv::ReadFile(game + "scores.dat");
         EXPECT_TRUE(setup == versions[0][0] || setup == versions[1][0]) << "round " << round;
         EXPECT_TRUE(scores == versions[0][1] || scores == versions[1][1]) << "round " << round;
     }

@@ -34,9 +34,7 @@ protected:
     void SetUp() override {
         testenv::Begin();
         root = testenv::UseScratchInstall();
-        platform::ChangeDir(root + "Files/");
-        OpenDebugLog();
-        platform::ChangeDir(root + "Files/250/");
+        testenv::OpenScratchDebugLog(root);
         testenv::OpenTestDisplay(800, 600);
         CommonAssetsLoaded = 1;
         LoadCommonAssets();
@@ -46,10 +44,6 @@ protected:
         ReleaseCommonAssets();
         platform::CloseDisplay();
         CommonAssetsLoaded = 0;
-    }
-    std::string Text(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     }
     std::string root;
 };
@@ -62,7 +56,7 @@ TEST_F(ScreenAndClose, F11SavesAValidPngOfTheDisplaySizeAndASecondOneGetsAFreeNa
     EndFrame(0);
     std::string first = root + "Files/Wordloom  (Screenshot_09 Dec 2026_193227).png";
     ASSERT_EQ(platform::FileType(first), 1);
-    std::string png = Text(first);
+    std::string png = testenv::ReadFile(first);
     ASSERT_GT(png.size(), 24u);
     EXPECT_EQ(png.substr(1, 3), "PNG");
     auto be32 = [&](size_t at) {
@@ -78,9 +72,9 @@ TEST_F(ScreenAndClose, F11SavesAValidPngOfTheDisplaySizeAndASecondOneGetsAFreeNa
     EndFrame(0);
     EndFrame(0);
     EXPECT_EQ(platform::FileType(root + "Files/Wordloom  (Screenshot_09 Dec 2026_193227) (2).png"), 1);
-    EXPECT_EQ(Text(first), png) << "the first screenshot is kept";
+    EXPECT_EQ(testenv::ReadFile(first), png) << "the first screenshot is kept";
     CloseDebugLog();
-    std::string log = Text(root + "Files/Debug.txt");
+    std::string log = testenv::ReadFile(root + "Files/Debug.txt");
     EXPECT_NE(log.find("\tSaving Screenshot : Wordloom  (Screenshot_09 Dec 2026_193227).png\r\n"), std::string::npos);
     EXPECT_NE(log.find("\tSaved Screenshot 1\r\n"), std::string::npos);
 }
@@ -98,7 +92,7 @@ TEST_F(ScreenAndClose, AFailedSaveIsLoggedAndStillShowsTheMessage) {
     ASSERT_FALSE(Comments.empty());
     EXPECT_EQ(Comments.back().txt, "Saved Screenshot");
     CloseDebugLog();
-    EXPECT_NE(Text(root + "Files/Debug.txt").find("\tSaved Screenshot 0\r\n"), std::string::npos);
+    EXPECT_NE(testenv::ReadFile(root + "Files/Debug.txt").find("\tSaved Screenshot 0\r\n"), std::string::npos);
 }
 
 TEST_F(ScreenAndClose, EveryWayOutSavesTheSameFilesAndExitsZero) {
@@ -125,7 +119,7 @@ TEST_F(ScreenAndClose, EveryWayOutSavesTheSameFilesAndExitsZero) {
             for (int i = 0; i < 5; ++i) EndFrame(0);
         });
         EXPECT_EQ(status, 0) << way;
-        std::string setup = Text(root + "Files/Setup.ini");
+        std::string setup = testenv::ReadFile(root + "Files/Setup.ini");
         EXPECT_NE(setup.find("Master = 37\r\n"), std::string::npos);
         if (!previousSetup.empty()) {
             EXPECT_EQ(setup, previousSetup);
@@ -150,10 +144,7 @@ TEST_F(ScreenAndClose, EveryWayOutSavesTheSameFilesAndExitsZero) {
         EXPECT_EQ(platform::DisplayPixelWidth(), 0) << "the page's window is closed at the end";
         // Reopen for the next way out.
         testenv::OpenTestDisplay(800, 600);
-        platform::ChangeDir(root + "Files/250/");
-        platform::ChangeDir(root + "Files/");
-        OpenDebugLog();
-        platform::ChangeDir(root + "Files/250/");
+        testenv::OpenScratchDebugLog(root);
     }
     CloseDebugLog();
 }

@@ -21,10 +21,6 @@
 
 namespace {
 
-std::string Text(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 using testenv::Drew;
 using testenv::MoveAndWait;
@@ -97,7 +93,7 @@ TEST(StartUp, AWholeRunFromLoadingToTheClosingPage) {
     EXPECT_EQ(counter.games, 2) << "one game per press of the start button";
     EXPECT_EQ(AppTitleText, "#250 : Wordloom ");
 
-    std::string log = Text(root + "Files/Debug.txt");
+    std::string log = testenv::ReadFile(root + "Files/Debug.txt");
     const char* opening[] = {"Marrowby's Emberlane Engine", "----------------------------", "Week #250",
                              "----------------------------", "#250 : Wordloom ", "----------------------------",
                              "", "Loading"};
@@ -110,13 +106,13 @@ TEST(StartUp, AWholeRunFromLoadingToTheClosingPage) {
     EXPECT_NE(log.find("Bye!\r\n\r\nPlay again, soon!!\r\n"), std::string::npos);
 
     // Both games are in the file, the quit ones marked, the typed name kept.
-    std::string scores = Text(root + "Files/250/scores.dat");
+    std::string scores = testenv::ReadFile(root + "Files/250/scores.dat");
     EXPECT_NE(scores.find("0|PlayerX|0|"), std::string::npos) << scores;
     size_t records = 0;
     for (size_t at = scores.find("|0|0|0|1\r\n"); at != std::string::npos; at = scores.find("|0|0|0|1\r\n", at + 1))
         ++records;
     EXPECT_EQ(records, 2u);
-    EXPECT_NE(Text(root + "Files/Setup.ini").find("Width=800\r\n"), std::string::npos);
+    EXPECT_NE(testenv::ReadFile(root + "Files/Setup.ini").find("Width=800\r\n"), std::string::npos);
     platform::SetFakeDisplayModes({});
     platform::EnableDrawLog(false);
 }

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "controls/bindings.h"
+#include "frame/debug_log.h"
 #include "frame/draw_helpers.h"
 #include "frame/settings_panel.h"
 #include "frame/setup_file.h"
@@ -58,6 +59,18 @@ std::string UseScratchInstall() {
     platform::SetBaseFolder(root);
     platform::ChangeDir(root + "Files/250/");
     return root;
+}
+
+void OpenScratchDebugLog(const std::string& root) {
+    CloseDebugLog();
+    platform::ChangeDir(root + "Files/");
+    OpenDebugLog();
+    platform::ChangeDir(root + "Files/250/");
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 void OpenTestDisplay(int width, int height) {

@@ -13,6 +13,11 @@ std::string ScratchFolder();
 // A scratch folder holding a copy of the staged Files/ (fonts, images, sounds),
 // made the platform's base folder; the current folder becomes its game folder.
 std::string UseScratchInstall();
+// Starts Debug.txt afresh in the scratch install's Files/ and comes back to its
+// game folder, as start-up leaves them.
+void OpenScratchDebugLog(const std::string& root);
+// The whole content of a file (empty when it is missing).
+std::string ReadFile(const std::string& path);
 // Opens a dummy display of the given size with the virtual surface set as the
 // display setup would, without the engine test.
 void OpenTestDisplay(int width, int height);
