@@ -40,6 +40,7 @@
 #include "wordgame/tile_bag.h"
 #include "wordgame/word_bank.h"
 #include "wordgame/word_rules.h"
+#include "support/test_env.h"
 
 namespace gametest {
 
@@ -51,26 +52,7 @@ constexpr int kDisplayPixels = 64;
 inline int Letter(char c) { return c == '?' ? kBlankLetter : c - 'A' + 1; }
 
 // A 16-bit mono WAV of a few samples, enough for the mixer to take it as a sound.
-inline void WriteTinyWav(const std::string& path) {
-    const int samples = 64;
-    auto le32 = [](FILE* f, uint32_t v) { for (int k = 0; k < 4; ++k) fputc((v >> (8 * k)) & 255, f); };
-    auto le16 = [](FILE* f, uint16_t v) { fputc(v & 255, f); fputc(v >> 8, f); };
-    FILE* f = fopen(path.c_str(), "wb");
-    fwrite("RIFF", 1, 4, f);
-    le32(f, 36 + samples * 2);
-    fwrite("WAVEfmt ", 1, 8, f);
-    le32(f, 16);
-    le16(f, 1);
-    le16(f, 1);
-    le32(f, 44100);
-    le32(f, 88200);
-    le16(f, 2);
-    le16(f, 16);
-    fwrite("data", 1, 4, f);
-    le32(f, samples * 2);
-    for (int k = 0; k < samples; ++k) le16(f, static_cast<uint16_t>(k * 300));
-    fclose(f);
-}
+inline void WriteTinyWav(const std::string& path) { testenv::WriteTestWav(path, 64); }
 
 class GameFixture : public ::testing::Test {
 protected:
